@@ -1,0 +1,19 @@
+// Binding the handlers the window's descriptions name to the procedures
+// that carry those names.
+#pragma once
+
+#include <map>
+#include <string_view>
+
+#include "frame/events.h"
+#include "window/window_desc.h"
+
+namespace quorvel {
+
+using HandlerTable = std::map<std::string_view, Handler, std::less<>>;
+
+// The window's and each control's bound events, each to the procedure of its
+// handler's name; a name without a procedure leaves its event unbound.
+EventBindings BindHandlers(const WindowDesc& window, const HandlerTable& handlers);
+
+}  // namespace quorvel
