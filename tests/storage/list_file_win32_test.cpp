@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "storage/file_layer_win32.h"
+#include "storage/gbk_lists.h"
 #include "storage/list_file.h"
 #include "storage/real_files_win32.h"
 #include "storage/run_directory.h"
@@ -19,6 +20,7 @@ namespace {
 
 using testing::FileBytes;
 using testing::FileSize;
+using testing::GbkList;
 using testing::MemoryTextProperty;
 using testing::NamesIn;
 using testing::PutFile;
@@ -26,16 +28,6 @@ using testing::TempDirectory;
 using namespace std::string_literals;
 
 const std::vector<std::string> kOnlyTheList = {"zhanghao.txt"};
-
-// 歌词 (lyric), then a line number: lines of a GBK list, CR LF between them.
-std::string GbkList(std::size_t bytes) {
-  std::string list;
-  for (int line = 0; list.size() < bytes; ++line) {
-    list += "\xB8\xE8\xB4\xCA " + std::to_string(line) + "\r\n";
-  }
-  list.resize(bytes);
-  return list;
-}
 
 class RealListFileTest : public ::testing::Test {
  protected:

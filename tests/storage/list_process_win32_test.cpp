@@ -10,7 +10,7 @@
 #include <string>
 
 #include "storage/real_files_win32.h"
-#include "storage/saved_lists.h"
+#include "storage/gbk_lists.h"
 #include "storage/temp_directory_win32.h"
 
 namespace quorvel {

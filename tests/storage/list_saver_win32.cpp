@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "storage/list_file_win32.h"
-#include "storage/saved_lists.h"
+#include "storage/gbk_lists.h"
 
 namespace quorvel {
 namespace {
