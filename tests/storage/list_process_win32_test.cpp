@@ -118,6 +118,13 @@ TEST(KilledWhileSaving, TheFileHoldsOneWholeList) {
   }
   RecordProperty("killed_mid_save", killed_mid_save);
   std::printf("killed in the middle of a save %d times out of %d\n", killed_mid_save, kKills);
+
+  // A file left beside the list by a killed save goes with the next save.
+  Process next(saver, "start-edit");
+  ASSERT_TRUE(next);
+  EXPECT_EQ(next.Wait(), 0u);
+  EXPECT_EQ(testing::NamesIn(dir.path()),
+            (std::vector<std::string>{"list_saver.exe", "zhanghao.txt"}));
 }
 
 // 乗 is 0x81 0x5C.

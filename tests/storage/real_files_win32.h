@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -38,7 +39,7 @@ inline std::uint64_t FileSize(const std::string& path) {
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-// The names in a directory, "." and ".." left out, in the order found.
+// The names in a directory, "." and ".." left out, sorted.
 inline std::vector<std::string> NamesIn(const std::string& directory) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;
@@ -49,6 +50,7 @@ inline std::vector<std::string> NamesIn(const std::string& directory) {
     if (name != "." && name != "..") names.push_back(name);
   } while (FindNextFileA(search, &found));
   FindClose(search);
+  std::sort(names.begin(), names.end());
   return names;
 }
 
