@@ -3,7 +3,6 @@
 namespace quorvel {
 namespace {
 
-// "\zhanghao.txt"
 constexpr std::string_view kListFileName = "\\zhanghao.txt";
 
 // Whether the save nested in the load may write `bytes`: only over a missing

@@ -35,10 +35,12 @@ bool WriteWholeFileParts(FileLayer& files, const Text& name,
                          std::span<const std::string_view> parts);
 }  // namespace detail
 
-// Makes the named file hold exactly the given bytes, in order. The old
-// content stays whole until the new content is complete: it is written
-// beside the file and then put in its place in one step. True when the file
-// holds the new content; false, with the old content kept, otherwise.
+// Makes the named file hold exactly the given bytes, in order, and tells
+// whether it does. The new content is written beside the file and then put
+// in its place in one step, so a failure or a killed process leaves the old
+// content whole. Only where no file can be made beside it is the file
+// written in place. A read-only file, or a directory of that name, is left
+// alone.
 template <typename... More>
 bool WriteWholeFile(FileLayer& files, const Text& name, const ByteSet& first,
                     const More&... more) {

@@ -107,13 +107,13 @@ TEST(KilledWhileSaving, TheFileHoldsOneWholeList) {
     DeleteFileA(list.c_str());
     Process process(saver, "save-loop");
     ASSERT_TRUE(process);
-    ASSERT_TRUE(WaitFor([&] { return GetFileAttributesA(list.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    ASSERT_TRUE(WaitFor([&] { return testing::Exists(list); }));
     Sleep(delay_ms(random));
     ASSERT_TRUE(process.IsRunning());
     process.Kill();
     ASSERT_EQ(process.Wait(), kKilledExitCode);
 
-    if (GetFileAttributesA((list + ".tmp").c_str()) != INVALID_FILE_ATTRIBUTES) ++killed_mid_save;
+    if (testing::Exists(list + ".tmp")) ++killed_mid_save;
     EXPECT_TRUE(IsOneOfTheSavedLists(FileBytes(list)));
   }
   RecordProperty("killed_mid_save", killed_mid_save);
