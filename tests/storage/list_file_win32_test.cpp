@@ -105,20 +105,24 @@ TEST_F(RealListFileTest, ADirectoryOfThatNameIsLeftAlone) {
   EXPECT_EQ(NamesIn(dir.path()), kOnlyTheList);
 }
 
-TEST_F(RealListFileTest, AFileOf3GiBLoadsNothingAndIsKept) {
-  constexpr std::uint64_t k3GiB = 3ull << 30;
-  const HANDLE file = CreateFileA(ListPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  LONG high = static_cast<LONG>(k3GiB >> 32);
-  SetFilePointer(file, static_cast<LONG>(k3GiB & 0xFFFFFFFF), &high, FILE_BEGIN);
-  SetEndOfFile(file);
-  CloseHandle(file);
-  ASSERT_EQ(FileSize(ListPath()), k3GiB);
+// Sparse files: one too long for a signed 32-bit count, and one that fits
+// the count but not the memory of a 32-bit process.
+TEST_F(RealListFileTest, AFileTooLargeToReadLoadsNothingAndIsKept) {
+  for (const std::uint64_t size : {3ull << 30, 0x7FFFFFFFull}) {
+    SCOPED_TRACE(size);
+    const HANDLE file = CreateFileA(ListPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    LONG high = static_cast<LONG>(size >> 32);
+    SetFilePointer(file, static_cast<LONG>(size & 0xFFFFFFFF), &high, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+    ASSERT_EQ(FileSize(ListPath()), size);
 
-  OnWindowCreated(boxes, list);
-  EXPECT_EQ(BoxText(), "");
-  EXPECT_EQ(FileSize(ListPath()), k3GiB);
-  EXPECT_EQ(NamesIn(dir.path()), kOnlyTheList);
+    OnWindowCreated(boxes, list);
+    EXPECT_EQ(BoxText(), "");
+    EXPECT_EQ(FileSize(ListPath()), size);
+    EXPECT_EQ(NamesIn(dir.path()), kOnlyTheList);
+  }
 }
 
 TEST_F(RealListFileTest, A20MBListMakesTheRoundTrip) {
