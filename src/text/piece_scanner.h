@@ -28,6 +28,7 @@ class PieceScanner {
 
  private:
   std::size_t FindDelimiter(std::size_t from) const;
+  std::size_t FindBytes(std::size_t from) const;
 
   std::string_view text_;
   std::string_view delimiter_;
