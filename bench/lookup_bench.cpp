@@ -125,6 +125,8 @@ void BM_Click(benchmark::State& state) {
   const std::string list = LyricLikeList(static_cast<int>(state.range(0)));
   MemoryTextProperty boxes = Boxes(list);
 
+  Click(boxes);  // the boxes' own bookkeeping grows on the first click only
+  boxes.writes.clear();
   allocations = {0, 0, list.size() / 2};
   Click(boxes);
   const Allocations one_click = allocations;
