@@ -142,10 +142,12 @@ TEST(TrimBothEnds, Blanks) {
       {"\xA1" "a", "\xA1" "a"},
       // Leading: a lone 0xA1 stops the skip.
       {"\xA1\xA1\xA1" "a", "\xA1" "a"},
-      // Trailing: the scan goes by characters from the left, so 0xA1 0xA1
-      // across two characters is no blank.
+      // Trailing: the scan goes by characters from the left, so 0xA1 0xA1 is
+      // a blank only as one whole character, and a byte after a lead byte
+      // belongs to that character.
       {"x\xB0\xA1\xA1\xA1", "x\xB0\xA1"},
-      {"\xB0\xA1\xA1", "\xB0\xA1"},  // 0xB0 0xA1 is one character, then a lone lead byte
+      {"\xB0\xA1\xA1", "\xB0\xA1"},  // 0xB0 0xA1, then a lone lead byte
+      {"\xC8\xA1\xA1 ", "\xC8\xA1\xA1 "},  // 0xC8 0xA1, then 0xA1 0x20
       {"x\xA1\xA1\xA1\xA1", "x"},
       // A lone lead byte at the end is dropped and the blanks before it stay.
       {"a  \x81", "a  "},
