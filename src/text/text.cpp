@@ -1,7 +1,6 @@
 #include "text/text.h"
 
-#include <algorithm>
-#include <cstring>
+#include "text/piece_scanner.h"
 
 namespace quorvel {
 namespace {
@@ -9,8 +8,6 @@ namespace {
 std::string_view BeforeFirstZero(std::string_view bytes) {
   return bytes.substr(0, bytes.find('\0'));
 }
-
-bool IsLeadByte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
 
 constexpr char kSpace = 0x20;
 constexpr char kFullWidthHalf = static_cast<char>(0xA1);
@@ -86,29 +83,9 @@ Text TrimBothEnds(const Text& text) {
 }
 
 TextArray SplitText(const Text& text, const Text& delimiter) {
-  const std::string_view bytes = text.bytes();
-  const std::string_view delim = delimiter.bytes();
   TextArray pieces;
-  if (bytes.empty()) return pieces;
-  if (delim.empty()) {
-    pieces.push_back(text);
-    return pieces;
-  }
-  std::size_t piece_start = 0;
-  std::size_t pos = 0;
-  while (bytes.size() - pos >= delim.size()) {
-    if (bytes.compare(pos, delim.size(), delim) == 0) {
-      pieces.emplace_back(bytes.substr(piece_start, pos - piece_start));
-      pos += delim.size();
-      piece_start = pos;
-    } else if (IsLeadByte(bytes[pos])) {
-      if (pos + 1 == bytes.size()) break;
-      pos += 2;
-    } else {
-      pos += 1;
-    }
-  }
-  if (piece_start < bytes.size()) pieces.emplace_back(bytes.substr(piece_start));
+  PieceScanner scanner(text.bytes(), delimiter.bytes());
+  while (const auto piece = scanner.Next()) pieces.emplace_back(*piece);
   return pieces;
 }
 

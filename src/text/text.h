@@ -50,6 +50,10 @@ class ByteSet {
 // the vector itself is indexed from 0.
 using TextArray = std::vector<Text>;
 
+// Splitting and trimming take a byte 0x80-0xFF as the first byte of a
+// two-byte character, whatever the byte after it is.
+inline bool IsLeadByte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+
 std::size_t TextLength(const Text& text);
 
 // The bytes of every argument, in order, with nothing between them.
