@@ -26,4 +26,6 @@ cmake --build "$build/win32" --target quorvel -j "$(nproc)" >/dev/null
 mkdir -p "$run_dir"
 cp "$build/win32/src/frame/quorvel.exe" "$run_dir/quorvel.exe"
 echo "run: starting $run_dir/quorvel.exe (its list: $run_dir/zhanghao.txt)"
-exec "$root/scripts/wine-run" "$build/win32/wineprefix" "$run_dir/quorvel.exe"
+# A prefix of its own: the tests' prefix is set up for a display without a
+# window manager.
+exec "$root/scripts/wine-run" "$build/run-wineprefix" "$run_dir/quorvel.exe"
