@@ -1,15 +1,11 @@
 // The button creation step: a "BUTTON" push button that reports its clicks.
-#include <windows.h>
-#include <commctrl.h>
-
+#include <memory>
 #include <string>
 
 #include "window/controls_win32.h"
 
 namespace quorvel {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
 
 DWORD HorizontalStyle(HorizontalAlignment alignment) {
   switch (alignment) {
@@ -45,15 +41,12 @@ DWORD ButtonStyle(const ControlDesc& control) {
   return style;
 }
 
-LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                            DWORD_PTR data) {
-  const ControlDesc& desc = *reinterpret_cast<const ControlDesc*>(data);
+LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
-  if (AnswerControlMessage(button, message, wparam, desc, BN_CLICKED, Event::Clicked, result)) {
+  if (AnswerControlMessage(button, message, wparam, BN_CLICKED, Event::Clicked, result)) {
     return result;
   }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(button, ButtonProc, kSubclassId);
-  return DefSubclassProc(button, message, wparam, lparam);
+  return CallOwnProcedure(button, message, wparam, lparam);
 }
 
 }  // namespace
@@ -67,10 +60,9 @@ HWND CreateButton(const ControlDesc& control, HWND parent, int id) {
   if (!button) return nullptr;
   SendMessageA(button, WM_SETFONT,
                reinterpret_cast<WPARAM>(StockFontHandle(control.button.font)), FALSE);
-  if (!SetWindowSubclass(button, ButtonProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&control))) {
-    DestroyWindow(button);
-    return nullptr;
-  }
+  auto state = std::make_unique<ControlState>();
+  state->desc = &control;
+  Subclass(button, std::move(state), ButtonProc);
   return button;
 }
 

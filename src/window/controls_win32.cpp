@@ -20,11 +20,31 @@ HWND CreateControl(const ControlDesc& control, HWND parent, int id) {
   return nullptr;
 }
 
-bool AnswerControlMessage(HWND control, UINT message, WPARAM wparam, const ControlDesc& desc,
-                          WORD notification, Event event, LRESULT& result) {
+void Subclass(HWND control, std::unique_ptr<ControlState> state, WNDPROC procedure) {
+  state->own_procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC));
+  SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
+  SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+}
+
+ControlState& ControlStateOf(HWND control) {
+  return *reinterpret_cast<ControlState*>(GetWindowLongPtrA(control, GWLP_USERDATA));
+}
+
+LRESULT CallOwnProcedure(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
+  ControlState& state = ControlStateOf(control);
+  const LRESULT result = CallWindowProcA(state.own_procedure, control, message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    const std::unique_ptr<ControlState> owned(&state);
+    SetWindowLongPtrA(control, GWLP_USERDATA, 0);
+  }
+  return result;
+}
+
+bool AnswerControlMessage(HWND control, UINT message, WPARAM wparam, WORD notification,
+                          Event event, LRESULT& result) {
   switch (message) {
     case kGetControlDesc:
-      result = reinterpret_cast<LRESULT>(&desc);
+      result = reinterpret_cast<LRESULT>(ControlStateOf(control).desc);
       return true;
     case WM_COMMAND:
       // Only the notifications the parent hands back arrive here; the

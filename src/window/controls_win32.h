@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
 
 #include "window/window_desc.h"
@@ -26,14 +27,32 @@ HWND CreateButton(const ControlDesc& control, HWND parent, int id);
 // window.
 const WindowDesc* MainWindowDescOf(HWND window);
 
+// What a subclassed control keeps for its life: it lives in the control's
+// user data and is freed right after the control's own WM_NCDESTROY.
+struct ControlState {
+  virtual ~ControlState() = default;
+
+  const ControlDesc* desc = nullptr;
+  WNDPROC own_procedure = nullptr;
+};
+
+// Puts `procedure` in front of the control's own procedure. SetWindowLongPtrA
+// keeps the control an ANSI window (SetWindowSubclass would turn it into a
+// Unicode one on Windows), so text and characters stay GBK bytes throughout.
+void Subclass(HWND control, std::unique_ptr<ControlState> state, WNDPROC procedure);
+
+ControlState& ControlStateOf(HWND control);
+
+// Hands a message on to the control's own procedure.
+LRESULT CallOwnProcedure(HWND control, UINT message, WPARAM wparam, LPARAM lparam);
+
 // Reports an event of `control` to the sink of the window it belongs to.
 void RaiseControlEvent(HWND control, Event event);
 
-// The subclass procedure that edit boxes and the button share for what all
-// our controls answer: their description and their handed-back notification
-// `notification`, raised as `event`. False for every other message.
-bool AnswerControlMessage(HWND control, UINT message, WPARAM wparam, const ControlDesc& desc,
-                          WORD notification, Event event, LRESULT& result);
+// What every subclassed control of ours answers: its description, and its
+// handed-back `notification`, raised as `event`. False for other messages.
+bool AnswerControlMessage(HWND control, UINT message, WPARAM wparam, WORD notification,
+                          Event event, LRESULT& result);
 
 COLORREF ColourRef(Colour colour);
 HFONT StockFontHandle(StockFont font);

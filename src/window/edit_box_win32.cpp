@@ -1,7 +1,6 @@
 // The edit-box creation step: an "EDIT" control with its own colours and
 // brush, and for single-line boxes a frame that centres the text line.
 #include <windows.h>
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <memory>
@@ -13,13 +12,11 @@
 namespace quorvel {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
 constexpr std::string_view kTallestGlyph = "\xCE\xE2";  // 吴
 constexpr std::string_view kLineGlyph = "W";
 
 // What a box keeps for its whole life; freed with the box.
-struct EditBoxState {
-  const ControlDesc* desc;
+struct EditBoxState : ControlState {
   OwnedBrush background;
   int line_height = 0;
   // The parts of a single-line box's inside that are not its text line,
@@ -137,7 +134,7 @@ RECT Offset(RECT rect, const RECT& origin) {
 LRESULT CentreTextLine(HWND box, WPARAM wparam, LPARAM lparam, EditBoxState& state) {
   RECT* rect = reinterpret_cast<RECT*>(lparam);
   const RECT window = *rect;
-  const LRESULT result = DefSubclassProc(box, WM_NCCALCSIZE, wparam, lparam);
+  const LRESULT result = CallOwnProcedure(box, WM_NCCALCSIZE, wparam, lparam);
   const RECT inside = *rect;
   const int spare = (inside.bottom - inside.top) - state.line_height;
   if (spare > 0) {
@@ -161,7 +158,7 @@ LRESULT HitTest(HWND box, LPARAM lparam, const EditBoxState& state) {
   GetWindowRect(box, &window);
   const POINT point{GET_X_LPARAM(lparam) - window.left, GET_Y_LPARAM(lparam) - window.top};
   if (PtInRect(&state.top_band, point) || PtInRect(&state.bottom_band, point)) return HTBORDER;
-  return DefSubclassProc(box, WM_NCHITTEST, 0, lparam);
+  return CallOwnProcedure(box, WM_NCHITTEST, 0, lparam);
 }
 
 LRESULT AnswerColours(HDC dc, const EditBoxState& state) {
@@ -170,14 +167,12 @@ LRESULT AnswerColours(HDC dc, const EditBoxState& state) {
   return reinterpret_cast<LRESULT>(state.background.get());
 }
 
-LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
-                             UINT_PTR, DWORD_PTR data) {
-  EditBoxState& state = *reinterpret_cast<EditBoxState*>(data);
+LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
-  if (AnswerControlMessage(box, message, wparam, *state.desc, EN_CHANGE, Event::TextChanged,
-                           result)) {
+  if (AnswerControlMessage(box, message, wparam, EN_CHANGE, Event::TextChanged, result)) {
     return result;
   }
+  auto& state = static_cast<EditBoxState&>(ControlStateOf(box));
   const bool single_line = !state.desc->edit_box.multi_line;
   switch (message) {
     case WM_CTLCOLOREDIT:
@@ -188,7 +183,7 @@ LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lpara
       break;
     case WM_NCPAINT:
       if (single_line) {
-        result = DefSubclassProc(box, message, wparam, lparam);
+        result = CallOwnProcedure(box, message, wparam, lparam);
         PaintBands(box, state);
         return result;
       }
@@ -196,13 +191,8 @@ LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lpara
     case WM_NCHITTEST:
       if (single_line) return HitTest(box, lparam, state);
       break;
-    case WM_NCDESTROY: {
-      RemoveWindowSubclass(box, EditBoxProc, kSubclassId);
-      const std::unique_ptr<EditBoxState> owned(&state);  // the brush goes with the box
-      return DefSubclassProc(box, message, wparam, lparam);
-    }
   }
-  return DefSubclassProc(box, message, wparam, lparam);
+  return CallOwnProcedure(box, message, wparam, lparam);
 }
 
 void SetUpEditing(HWND box, const EditBoxProperties& properties) {
@@ -219,8 +209,6 @@ void SetUpEditing(HWND box, const EditBoxProperties& properties) {
 
 HWND CreateEditBox(const ControlDesc& control, HWND parent, int id) {
   const EditBoxProperties& properties = control.edit_box;
-  auto state = std::make_unique<EditBoxState>(EditBoxState{
-      &control, OwnedBrush(CreateSolidBrush(ColourRef(properties.background)))});
   HWND box = CreateWindowExA(EditBoxExStyle(properties), "EDIT", std::string(control.text).c_str(),
                              EditBoxStyle(control), control.left, control.top, control.width,
                              control.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -229,12 +217,12 @@ HWND CreateEditBox(const ControlDesc& control, HWND parent, int id) {
   SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(StockFontHandle(properties.font)), FALSE);
   if (!properties.multi_line) EnsureMinimumHeight(box, control);
   SetUpEditing(box, properties);
+  // The brush goes with the box: the state is freed when the box is.
+  auto state = std::make_unique<EditBoxState>();
+  state->desc = &control;
+  state->background = OwnedBrush(CreateSolidBrush(ColourRef(properties.background)));
   state->line_height = TextHeight(box, kLineGlyph);
-  if (!SetWindowSubclass(box, EditBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(state.get()))) {
-    DestroyWindow(box);
-    return nullptr;
-  }
-  state.release();  // the box owns it now and frees it at WM_NCDESTROY
+  Subclass(box, std::move(state), EditBoxProc);
   // The frame is computed again, now through the subclass.
   SetWindowPos(box, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

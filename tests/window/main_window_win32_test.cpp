@@ -70,10 +70,13 @@ void Pump() {
   }
 }
 
+// The key message's lParam: repeat count 1, the scan code, the context bit
+// while Alt is held, and the previous-state and transition bits on release.
 void Deliver(UINT type, WPARAM key) {
   const UINT scan = MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
   LPARAM lparam = 1 | (static_cast<LPARAM>(scan) << 16);
-  if (type == WM_KEYUP) lparam |= (1L << 30) | (1L << 31);
+  if (type == WM_SYSKEYDOWN || type == WM_SYSKEYUP) lparam |= 1L << 29;
+  if (type == WM_KEYUP || type == WM_SYSKEYUP) lparam |= (1L << 30) | (1L << 31);
   MSG message{GetFocus(), type, key, lparam, GetTickCount(), {}};
   if (!HandleKeyBeforeDispatch(message)) {
     TranslateMessage(&message);
@@ -86,17 +89,20 @@ void SetKeyDown(BYTE (&state)[256], int key, bool down) {
   state[key] = down ? 0x80 : 0;
 }
 
-// A key press addressed to the focused control, with Shift held or not.
-void Press(WPARAM key, bool shift = false) {
+enum class Held { Nothing, Shift, Alt };
+
+// A key press addressed to the focused control, with Shift or Alt held.
+void Press(WPARAM key, Held held = Held::Nothing) {
   BYTE state[256] = {};
   GetKeyboardState(state);
-  SetKeyDown(state, VK_SHIFT, shift);
-  SetKeyDown(state, VK_LSHIFT, shift);
+  SetKeyDown(state, VK_SHIFT, held == Held::Shift);
+  SetKeyDown(state, VK_MENU, held == Held::Alt);
   SetKeyboardState(state);
-  Deliver(WM_KEYDOWN, key);
-  Deliver(WM_KEYUP, key);
+  const bool alt = held == Held::Alt;
+  Deliver(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key);
+  Deliver(alt ? WM_SYSKEYUP : WM_KEYUP, key);
   SetKeyDown(state, VK_SHIFT, false);
-  SetKeyDown(state, VK_LSHIFT, false);
+  SetKeyDown(state, VK_MENU, false);
   SetKeyboardState(state);
 }
 
@@ -216,6 +222,7 @@ TEST_F(MainWindowTest, ControlsInRecordOrderFromTopToBottom) {
     EXPECT_EQ(place.right, e.place.right);
     EXPECT_EQ(place.bottom, e.place.bottom);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), DefaultGuiFont());
+    EXPECT_FALSE(IsWindowUnicode(control)) << "GBK bytes would pass through UTF-16";
     control = GetWindow(control, GW_HWNDNEXT);
   }
   EXPECT_EQ(control, nullptr);
@@ -303,7 +310,8 @@ TEST_F(MainWindowTest, LongLinesWrapAndLongListsFit) {
   EXPECT_EQ(Style(list) & (WS_HSCROLL | WS_VSCROLL), 0u);
 
   // Typing past the platform's default limit of 32,767 characters.
-  const std::string long_list(40000, 'y');
+  std::string long_list;
+  for (int i = 0; i < 4000; ++i) long_list += "yyyyyyyy\r\n";
   SetWindowTextA(list, long_list.c_str());
   SendMessageA(list, EM_SETSEL, long_list.size(), long_list.size());
   SendMessageA(list, WM_CHAR, 'z', 0);
@@ -364,7 +372,7 @@ TEST_F(MainWindowTest, TabAndShiftTabCycleAndWrap) {
     EXPECT_EQ(FocusedName(), next);
   }
   for (const char* previous : {"按钮1", "编辑框3", "编辑框1", "编辑框2", "按钮1"}) {
-    Press(VK_TAB, true);
+    Press(VK_TAB, Held::Shift);
     EXPECT_EQ(FocusedName(), previous);
   }
   EXPECT_EQ(WindowText(Control(编辑框2)), list) << "a Tab reached the list";
@@ -427,6 +435,17 @@ TEST(MainWindowClose, EscClosesFromEveryControl) {
     EXPECT_EQ(sink.destroyed, 1) << name;
     EXPECT_EQ(sink.raised, Raised{}) << name;
   }
+}
+
+TEST(MainWindowClose, AltF4ClosesFromTheList) {
+  RecordingSink sink;
+  HWND window = BuildMainWindow(kMainWindow, sink);
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_SHOW);
+  SetFocus(FindControl(window, 编辑框2));
+  Press(VK_F4, Held::Alt);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(sink.destroyed, 1);
 }
 
 TEST(MainWindowClose, CloseRequestDestroysTheWindowOnce) {
