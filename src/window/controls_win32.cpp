@@ -57,6 +57,17 @@ bool AnswerControlMessage(HWND control, UINT message, WPARAM wparam, WORD notifi
   }
 }
 
+ATOM RegisterOwnClass(const char* name, WNDPROC procedure) {
+  WNDCLASSEXA window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = GetModuleHandleA(nullptr);
+  window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  window_class.lpszClassName = name;
+  return RegisterClassExA(&window_class);
+}
+
 COLORREF ColourRef(Colour colour) {
   return colour.button_face ? GetSysColor(COLOR_BTNFACE)
                             : RGB(colour.red, colour.green, colour.blue);

@@ -57,9 +57,9 @@ bool AnswerControlMessage(HWND control, UINT message, WPARAM wparam, WORD notifi
 COLORREF ColourRef(Colour colour);
 HFONT StockFontHandle(StockFont font);
 
-// The label's window class, registered once, on first use; zero when the
-// platform refused it.
-ATOM LabelClass();
+// Both window classes of our own share everything but name and procedure:
+// the arrow, no background brush, and redrawing on every size change.
+ATOM RegisterOwnClass(const char* name, WNDPROC procedure);
 
 
 }  // namespace quorvel

@@ -86,21 +86,13 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wparam, LPARAM lpara
   return DefWindowProcA(label, message, wparam, lparam);
 }
 
-}  // namespace
-
+// Registered once, on first use; zero when the platform refused.
 ATOM LabelClass() {
-  static const ATOM atom = [] {
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    window_class.lpfnWndProc = LabelProc;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    window_class.lpszClassName = kLabelClassName;
-    return RegisterClassExA(&window_class);
-  }();
+  static const ATOM atom = RegisterOwnClass(kLabelClassName, LabelProc);
   return atom;
 }
+
+}  // namespace
 
 HWND CreateLabel(const ControlDesc& control, HWND parent, int id) {
   if (!LabelClass()) return nullptr;

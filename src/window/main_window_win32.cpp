@@ -111,20 +111,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
+// Registered once, on first use; zero when the platform refused.
 ATOM MainWindowClass() {
   static const ATOM atom = [] {
     // Loads the common controls, so that the manifest's version 6 draws the
     // edit boxes and the button.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    window_class.lpfnWndProc = MainWindowProc;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    window_class.lpszClassName = kMainWindowClassName;
-    return RegisterClassExA(&window_class);
+    return RegisterOwnClass(kMainWindowClassName, MainWindowProc);
   }();
   return atom;
 }
