@@ -5,6 +5,7 @@
 namespace quorvel {
 
 const ControlDesc* ControlDescOf(HWND control) {
+  if (!control) return nullptr;
   return reinterpret_cast<const ControlDesc*>(SendMessageA(control, kGetControlDesc, 0, 0));
 }
 

@@ -1,7 +1,6 @@
 #include "window/keyboard.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace quorvel {
 namespace {
@@ -15,7 +14,8 @@ bool InTabCycle(const ControlDesc& control) {
 }
 
 const ControlDesc* FindDesc(const WindowDesc& window, ControlName name) {
-  auto found = std::ranges::find(window.controls, name, &ControlDesc::name);
+  auto found = std::find_if(window.controls.begin(), window.controls.end(),
+                            [name](const ControlDesc& control) { return control.name == name; });
   return found == window.controls.end() ? nullptr : &*found;
 }
 
@@ -24,8 +24,8 @@ const ControlDesc* FindDesc(const WindowDesc& window, ControlName name) {
 KeyDecision StepFocus(const WindowDesc& window, ControlName current, bool backwards) {
   std::vector<ControlName> cycle = TabCycle(window);
   if (cycle.empty()) return {KeyAction::UseUp, {}};
-  if (backwards) std::ranges::reverse(cycle);
-  auto here = std::ranges::find(cycle, current);
+  if (backwards) std::reverse(cycle.begin(), cycle.end());
+  auto here = std::find(cycle.begin(), cycle.end(), current);
   auto next = (here == cycle.end() || here + 1 == cycle.end()) ? cycle.begin() : here + 1;
   return {KeyAction::Focus, *next};
 }
@@ -45,7 +45,7 @@ KeyDecision DecideEnter(const WindowDesc& window, ControlName focused) {
   if (control && TakesEnterItself(*control)) return {KeyAction::PassOn, {}};
   if (control && IsDefaultButton(*control)) return {KeyAction::Click, control->name};
   if (window.properties.enter_moves_focus) return StepFocus(window, focused, false);
-  auto button = std::ranges::find_if(window.controls, IsDefaultButton);
+  auto button = std::find_if(window.controls.begin(), window.controls.end(), IsDefaultButton);
   if (button != window.controls.end()) return {KeyAction::Click, button->name};
   return {KeyAction::PassOn, {}};
 }
@@ -60,10 +60,12 @@ bool NoModifiers(Modifiers modifiers) {
 // the cycle is built from the reversed record order with a stable sort.
 std::vector<ControlName> TabCycle(const WindowDesc& window) {
   std::vector<const ControlDesc*> members;
-  for (const ControlDesc& control : window.controls | std::views::reverse) {
-    if (InTabCycle(control)) members.push_back(&control);
+  for (auto control = window.controls.rbegin(); control != window.controls.rend(); ++control) {
+    if (InTabCycle(*control)) members.push_back(&*control);
   }
-  std::ranges::stable_sort(members, {}, &ControlDesc::tab_order);
+  std::stable_sort(members.begin(), members.end(), [](const ControlDesc* a, const ControlDesc* b) {
+    return a->tab_order < b->tab_order;
+  });
   std::vector<ControlName> cycle;
   for (const ControlDesc* control : members) cycle.push_back(control->name);
   return cycle;
