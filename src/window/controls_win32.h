@@ -61,5 +61,4 @@ HFONT StockFontHandle(StockFont font);
 // the arrow, no background brush, and redrawing on every size change.
 ATOM RegisterOwnClass(const char* name, WNDPROC procedure);
 
-
 }  // namespace quorvel

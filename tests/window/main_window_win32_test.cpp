@@ -303,6 +303,17 @@ TEST_F(MainWindowTest, QueryBoxClientIsOneCentredLine) {
   }
 }
 
+TEST_F(MainWindowTest, LowSingleLineBoxGrowsToItsFont) {
+  static constexpr ControlDesc kLow{.name = "low", .left = 10, .top = 30, .width = 50, .height = 6};
+  HWND box = CreateControl(kLow, window_, 999);
+  ASSERT_NE(box, nullptr);
+  const RECT place = PlaceInParent(box);
+  EXPECT_EQ(place.left, 10);
+  EXPECT_EQ(place.top, 30);
+  EXPECT_EQ(place.right - place.left, 50);
+  EXPECT_EQ(place.bottom - place.top, TextHeight("\xCE\xE2") + 2 * GetSystemMetrics(SM_CYEDGE));  // 吴
+}
+
 TEST_F(MainWindowTest, LongLinesWrapAndLongListsFit) {
   HWND list = Control(编辑框2);
   SetWindowTextA(list, std::string(300, 'x').c_str());
@@ -335,6 +346,22 @@ TEST_F(MainWindowTest, PaintsButtonFaceAndTheLabelAtItsLeftMiddle) {
     }
   }
   ReleaseDC(window_, dc);
+
+  // The bands above and below the query box's line are white again after
+  // every frame painting. (Wine's themed edit frame whitens them as well;
+  // on Windows only the box's own band painting does.)
+  HWND box = Control(编辑框1);
+  HDC box_dc = GetWindowDC(box);
+  const int edge = GetSystemMetrics(SM_CYEDGE);
+  const RECT whole{0, 0, 80, 20};
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  FillRect(box_dc, &whole, red);
+  DeleteObject(red);
+  RedrawWindow(box, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(GetPixel(box_dc, 40, edge), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(box_dc, 40, 20 - edge - 1), RGB(255, 255, 255));
+  ReleaseDC(box, box_dc);
+
   ASSERT_LT(ink.left, ink.right) << "the label painted nothing";
   EXPECT_LE(ink.left, 8 + 2);
   EXPECT_NEAR((ink.top + ink.bottom) / 2.0, 285 + 12, 2.5);
