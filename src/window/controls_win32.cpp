@@ -1,5 +1,6 @@
 #include "window/controls_win32.h"
 
+#include "window/gdi_win32.h"
 #include "window/window_win32.h"
 
 namespace quorvel {
@@ -72,6 +73,11 @@ ATOM RegisterOwnClass(const char* name, WNDPROC procedure) {
 COLORREF ColourRef(Colour colour) {
   return colour.button_face ? GetSysColor(COLOR_BTNFACE)
                             : RGB(colour.red, colour.green, colour.blue);
+}
+
+void FillWithColour(HDC dc, const RECT& area, Colour colour) {
+  const OwnedBrush brush(CreateSolidBrush(ColourRef(colour)));
+  FillRect(dc, &area, brush.get());
 }
 
 // DEFAULT_GUI_FONT is the only stock font a description names.

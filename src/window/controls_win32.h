@@ -55,6 +55,7 @@ bool AnswerControlMessage(HWND control, UINT message, WPARAM wparam, WORD notifi
                           Event event, LRESULT& result);
 
 COLORREF ColourRef(Colour colour);
+void FillWithColour(HDC dc, const RECT& area, Colour colour);
 HFONT StockFontHandle(StockFont font);
 
 // Both window classes of our own share everything but name and procedure:

@@ -48,8 +48,7 @@ std::string WindowText(HWND window) {
 
 void Paint(HWND label, const ControlDesc& desc) {
   PaintDc dc(label);
-  const OwnedBrush background(CreateSolidBrush(ColourRef(desc.label.background)));
-  FillRect(dc.get(), &dc.area(), background.get());
+  FillWithColour(dc.get(), dc.area(), desc.label.background);
   SelectedObject font(dc.get(), StockFontHandle(desc.label.font));
   SetBkMode(dc.get(), TRANSPARENT);
   SetTextColor(dc.get(), ColourRef(desc.label.text_colour));

@@ -48,9 +48,10 @@ void ReleaseState(HWND window) {
   SetWindowLongPtrA(window, GWLP_USERDATA, 0);
 }
 
-void Paint(HWND window) {
+// The class has no background brush: painting fills the update region.
+void Paint(HWND window, const WindowDesc& desc) {
   PaintDc dc(window);
-  FillRect(dc.get(), &dc.area(), GetSysColorBrush(COLOR_BTNFACE));
+  FillWithColour(dc.get(), dc.area(), desc.properties.background);
 }
 
 bool IsControlOf(HWND window, HWND control) {
@@ -79,7 +80,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
   if (!state) return DefWindowProcA(window, message, wparam, lparam);
   switch (message) {
     case WM_PAINT:
-      Paint(window);
+      Paint(window, *state->desc);
       return 0;
     case WM_SETFONT:
       state->font = reinterpret_cast<HFONT>(wparam);

@@ -36,6 +36,10 @@ enum class VerticalAlignment { Top, Centre, Bottom };
 enum class WindowBorder { Fixed, Sizable };
 enum class StartPosition { AsDesigned, Centred };
 
+// The creation step builds what each field says where this window departs
+// from a plain top-level window; the fields that would need a picture, music,
+// an icon file, a window region, client-area dragging or an always-active
+// title bar only record that this window has none of those.
 struct WindowProperties {
   WindowBorder border = WindowBorder::Fixed;
   bool control_box = true;
@@ -85,7 +89,7 @@ struct EditBoxProperties {
   std::int32_t max_length = 0;  // 0 is the platform's maximum
   bool hide_selection = true;
   LetterCase letter_case = LetterCase::Unchanged;
-  bool spin_buttons = false;
+  bool spin_buttons = false;  // no box has them, so none are built
   std::int32_t selection_start = 0;
   std::int32_t selection_length = 0;
   char password_character = '*';
