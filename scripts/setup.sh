@@ -25,6 +25,7 @@ have xdotool                     || need_packages+=(xdotool)
 have python3                     || need_packages+=(python3)
 have import                      || need_packages+=(imagemagick)
 have_pkg fonts-wqy-microhei      || need_packages+=(fonts-wqy-microhei)
+have_pkg fonts-wine              || need_packages+=(fonts-wine)  # Marlett: the caption buttons
 have_pkg locales                 || need_packages+=(locales)
 
 if [ ${#need_packages[@]} -gt 0 ]; then
