@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-#include "frame/window_events.h"
+#include "window/window_events.h"
 
 namespace quorvel {
 

@@ -22,8 +22,8 @@ PEEK = os.environ.get("QUORVEL_PEEK", "")
 WINE_RUN = os.environ.get("QUORVEL_WINE_RUN", "")
 WINEPREFIX = os.environ.get("QUORVEL_WINEPREFIX", "")
 
-# The control identifiers the tool gives its controls, in record order.
-CONTROL_IDS = {"编辑框3": 1001, "编辑框1": 1002, "标签1": 1003, "编辑框2": 1004, "按钮1": 1005}
+# The control identifiers the window gives its controls: 100 and up, in record order.
+CONTROL_IDS = {"编辑框3": 100, "编辑框1": 101, "标签1": 102, "编辑框2": 103, "按钮1": 104}
 CONTROL_NAMES = {number: name for name, number in CONTROL_IDS.items()}
 
 BOUND = 30  # seconds: the longest wait for anything

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "frame/control_text_property.h"
+#include "window/window_desc.h"
 
 namespace quorvel {
 namespace {
@@ -44,7 +45,7 @@ EventBindings ToolBindings(Journal& journal) {
   EventBindings bindings;
   bindings.Bind(MainWindow, Event::Created, journal.Note("created"));
   bindings.Bind(编辑框2, Event::TextChanged, journal.Note("list changed"));
-  bindings.Bind("按钮1", Event::Clicked, journal.Note("query clicked"));
+  bindings.Bind(按钮1, Event::Clicked, journal.Note("query clicked"));
   return bindings;
 }
 
@@ -57,12 +58,12 @@ struct Notification {
 const Notification kNotifications[] = {
     {MainWindow, Event::Created, "created"},
     {编辑框2, Event::TextChanged, "list changed"},
-    {"按钮1", Event::Clicked, "query clicked"},
+    {按钮1, Event::Clicked, "query clicked"},
     {编辑框1, Event::TextChanged, nullptr},
     {编辑框3, Event::TextChanged, nullptr},
     {MainWindow, Event::TextChanged, nullptr},
     {编辑框2, Event::Clicked, nullptr},
-    {"标签1", Event::Clicked, nullptr},
+    {标签1, Event::Clicked, nullptr},
 };
 
 TEST(EventDispatcher, RunsOnlyTheBoundHandler) {
@@ -88,7 +89,7 @@ TEST(EventDispatcher, DropsEveryEventWhileBlockedAndNeverDeliversItLater) {
 
   events.block().Lower();
   EXPECT_TRUE(journal.runs.empty());
-  events.Raise("按钮1", Event::Clicked);
+  events.Raise(按钮1, Event::Clicked);
   EXPECT_EQ(journal.runs, std::vector<std::string>{"query clicked"});
 }
 
@@ -101,7 +102,7 @@ TEST(EventDispatcher, SettingTextFlagSilencesOnlyThatBoxsChanges) {
   events.setting_text().Set(编辑框2);
   events.Raise(编辑框2, Event::TextChanged);
   events.Raise(编辑框1, Event::TextChanged);
-  events.Raise("按钮1", Event::Clicked);
+  events.Raise(按钮1, Event::Clicked);
   events.setting_text().Clear(编辑框2);
   events.Raise(编辑框2, Event::TextChanged);
 

@@ -86,7 +86,7 @@ TEST_F(ToolTest, LoadedListIsShownAndSavedOnceButTheDesignTextNeverIs) {
   EXPECT_EQ(at_first_show_->list_box, list);
   EXPECT_EQ(files_.written, std::deque<std::string>{list});
   EXPECT_TRUE(IsWindowVisible(tool_.window()));
-  EXPECT_EQ(GetFocus(), Control("按钮1"));
+  EXPECT_EQ(GetFocus(), Control(按钮1));
 }
 
 TEST_F(ToolTest, OnlyListBoxWritesAndEditsSaveOncePerChange) {
@@ -110,7 +110,7 @@ TEST_F(ToolTest, ButtonClickPutsTheMatchWithoutSaving) {
   Load();
   files_.written.clear();
   tool_.boxes().SetControlText(编辑框1, Text(" ab "));
-  SendMessageA(Control("按钮1"), BM_CLICK, 0, 0);
+  SendMessageA(Control(按钮1), BM_CLICK, 0, 0);
   EXPECT_EQ(tool_.boxes().GetControlText(编辑框3), Text("ab three"));
   EXPECT_TRUE(files_.written.empty());
 }
