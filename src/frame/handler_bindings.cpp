@@ -1,5 +1,7 @@
 #include "frame/handler_bindings.h"
 
+#include "lookup/lookup.h"
+
 namespace quorvel {
 namespace {
 
@@ -20,6 +22,14 @@ EventBindings BindHandlers(const WindowDesc& window, const HandlerTable& handler
     BindUnit(bindings, control.name, control.events, handlers);
   }
   return bindings;
+}
+
+HandlerTable ToolHandlers(TextProperty& boxes, ListFile& list) {
+  return {
+      {"OnWindowCreated", [&boxes, &list] { OnWindowCreated(boxes, list); }},
+      {"OnListTextChanged", [&boxes, &list] { OnListTextChanged(boxes, list); }},
+      {"OnQueryClicked", [&boxes] { OnQueryClicked(boxes); }},
+  };
 }
 
 }  // namespace quorvel

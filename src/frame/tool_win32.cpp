@@ -1,6 +1,5 @@
 #include "frame/tool_win32.h"
 
-#include "lookup/lookup.h"
 #include "storage/list_file_win32.h"
 #include "window/window_win32.h"
 
@@ -8,17 +7,10 @@ namespace quorvel {
 
 Tool::Tool(ListFile list)
     : list_(std::move(list)),
-      events_(BindHandlers(kMainWindow, Handlers()), [](int exit_code) { PostQuitMessage(exit_code); }),
+      events_(BindHandlers(kMainWindow, ToolHandlers(boxes_, list_)),
+              [](int exit_code) { PostQuitMessage(exit_code); }),
       edit_boxes_([this](ControlName box) { return FindControl(window_, box); }),
       boxes_(edit_boxes_, events_.setting_text()) {}
-
-HandlerTable Tool::Handlers() {
-  return {
-      {"OnWindowCreated", [this] { OnWindowCreated(boxes_, list_); }},
-      {"OnListTextChanged", [this] { OnListTextChanged(boxes_, list_); }},
-      {"OnQueryClicked", [this] { OnQueryClicked(boxes_); }},
-  };
-}
 
 bool Tool::Load() {
   events_.block().Raise();

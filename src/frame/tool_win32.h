@@ -34,8 +34,6 @@ class Tool {
   TextProperty& boxes() { return boxes_; }
 
  private:
-  HandlerTable Handlers();
-
   ListFile list_;
   EventDispatcher events_;
   EditBoxes edit_boxes_;

@@ -78,6 +78,9 @@ class RunningTool:
         # Started from another folder: the list lives beside the program.
         self.process = subprocess.Popen([WINE_RUN, WINEPREFIX, self.exe], cwd=tempfile.gettempdir(),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.xid = None
+
+    def wait_shown(self):
         wait_for(lambda: self.peek("find") is not None or self.process.poll() is not None,
                  "the window to show")
         if self.process.poll() is not None:
@@ -155,6 +158,7 @@ class EndToEnd(unittest.TestCase):
     def start(self, list_bytes=None):
         tool = RunningTool(list_bytes)
         self.addCleanup(tool.close)
+        tool.wait_shown()
         return tool
 
     def assert_closes_cleanly(self, tool, written_at_start):

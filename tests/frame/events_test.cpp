@@ -6,32 +6,11 @@
 #include <vector>
 
 #include "frame/control_text_property.h"
+#include "frame/memory_boxes.h"
 #include "window/window_desc.h"
 
 namespace quorvel {
 namespace {
-
-// The boxes as plain texts that notify like the platform: every box reports
-// a change through the sink, and a single-line box also echoes one from
-// inside the replacement, as the platform's single-line edit does.
-class MemoryBoxes : public ControlTexts {
- public:
-  MemoryBoxes(EventSink& sink, std::set<std::string> single_line)
-      : sink_(sink), single_line_(std::move(single_line)) {}
-
-  Text Read(ControlName box) override { return texts[std::string(box)]; }
-  void Replace(ControlName box, const Text& text) override {
-    texts[std::string(box)] = text;
-    if (single_line_.contains(std::string(box))) sink_.Raise(box, Event::TextChanged);
-  }
-  void ReportChange(ControlName box) override { sink_.Raise(box, Event::TextChanged); }
-
-  std::map<std::string, Text> texts;
-
- private:
-  EventSink& sink_;
-  std::set<std::string> single_line_;
-};
 
 // Records which handler ran, as "source:event".
 struct Journal {
@@ -125,7 +104,7 @@ struct Frame {
   Journal journal;
   std::vector<Text> seen_by_handler;
   EventDispatcher events{Bindings(), [](int) {}};
-  MemoryBoxes boxes{events, {std::string(编辑框1)}};
+  testing::MemoryBoxes boxes{events, {std::string(编辑框1)}};
   ControlTextProperty property{boxes, events.setting_text()};
 
   EventBindings Bindings() {
@@ -173,7 +152,7 @@ TEST(ControlTextProperty, CreatedHandlersWriteNestsTheListHandler) {
     journal.runs.push_back("list saved: " + std::string(property->GetControlText(编辑框2).bytes()));
   });
   EventDispatcher events(std::move(bindings), [](int) {});
-  MemoryBoxes boxes(events, {});
+  testing::MemoryBoxes boxes(events, {});
   ControlTextProperty text_property(boxes, events.setting_text());
   property = &text_property;
 
