@@ -1,6 +1,5 @@
-// The text property over real edit controls, single-line and multi-line,
-// inside a parent that hands each change notification back to its box, as
-// the tool's main window does.
+// The text property over the real edit boxes of the main window, whose
+// controls hand each change notification to the sink unfiltered.
 #include "frame/edit_boxes_win32.h"
 
 #include <gtest/gtest.h>
@@ -9,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "window/window_win32.h"
+
 namespace quorvel {
 namespace {
 
-// The sink the boxes report to: counts what reaches it, then filters it as
+// The sink the window reports to: counts what reaches it, then filters it as
 // the frame does.
 class CountingSink : public EventSink {
  public:
@@ -29,107 +30,38 @@ class CountingSink : public EventSink {
   EventDispatcher& events_;
 };
 
-class Window {
- public:
-  explicit Window(HWND handle) : handle_(handle) {}
-  Window(Window&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  Window& operator=(Window&&) = delete;
-  ~Window() { if (handle_) DestroyWindow(handle_); }
-  HWND get() const { return handle_; }
-
- private:
-  HWND handle_;
-};
-
-LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  const HWND sender = reinterpret_cast<HWND>(lparam);
-  if (message == WM_COMMAND && sender && sender != window) {
-    return SendMessageA(sender, WM_COMMAND, wparam, lparam);
-  }
-  return DefWindowProcA(window, message, wparam, lparam);
-}
-
-struct Subclass {
-  std::string name;
-  EventSink* sink;
-  WNDPROC edit_proc;
-};
-std::map<HWND, Subclass> subclasses;
-
-LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
-  const Subclass& subclass = subclasses.at(box);
-  if (message == WM_COMMAND && HIWORD(wparam) == EN_CHANGE) {
-    subclass.sink->Raise(subclass.name, Event::TextChanged);
-    return 0;
-  }
-  return CallWindowProcA(subclass.edit_proc, box, message, wparam, lparam);
-}
-
-constexpr char kParentClass[] = "QuorvelEditBoxesTestParent";
-constexpr int kBoxWidth = 200;
-constexpr int kBoxHeight = 100;
-
 class EditBoxesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    WNDCLASSA parent_class{};
-    parent_class.lpfnWndProc = ParentProc;
-    parent_class.hInstance = GetModuleHandleA(nullptr);
-    parent_class.lpszClassName = kParentClass;
-    RegisterClassA(&parent_class);
-    parent_ = std::make_unique<Window>(CreateWindowExA(0, kParentClass, "", WS_OVERLAPPEDWINDOW,
-                                                       0, 0, 400, 300, nullptr, nullptr,
-                                                       nullptr, nullptr));
-    ASSERT_TRUE(parent_->get());
-    AddBox(编辑框1, ES_AUTOHSCROLL);
-    AddBox(编辑框2, ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN);
-    AddBox(编辑框3, ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN);
+    window_ = BuildMainWindow(kMainWindow, sink_);
+    ASSERT_TRUE(window_);
     ASSERT_TRUE(sink_.notified.empty());  // creation with a text reports nothing
   }
+  void TearDown() override { DestroyWindow(window_); }
 
-  void TearDown() override {
-    boxes_.clear();
-    subclasses.clear();
-  }
-
-  void AddBox(ControlName name, DWORD style) {
-    Window box(CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "design text",
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, kBoxWidth,
-                               kBoxHeight, parent_->get(), nullptr, nullptr, nullptr));
-    ASSERT_TRUE(box.get());
-    SendMessageA(box.get(), EM_LIMITTEXT, 0, 0);
-    const auto edit_proc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(box.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
-    subclasses[box.get()] = {std::string(name), &sink_, edit_proc};
-    boxes_.emplace(std::string(name), std::move(box));
-  }
-
-  HWND Find(ControlName name) {
-    const auto found = boxes_.find(std::string(name));
-    return found == boxes_.end() ? nullptr : found->second.get();
-  }
-
-  EventBindings CountingBindings() {
+  // Each box's handler notes the text it sees.
+  EventBindings NotingBindings() {
     EventBindings bindings;
     for (ControlName box : {编辑框1, 编辑框2, 编辑框3}) {
-      bindings.Bind(box, Event::TextChanged, [this, box] { ++runs_[std::string(box)]; });
+      bindings.Bind(box, Event::TextChanged, [this, box] {
+        seen_[std::string(box)].push_back(property_.GetControlText(box));
+      });
     }
     return bindings;
   }
 
-  std::map<std::string, int> runs_;
-  EventDispatcher events_{CountingBindings(), [](int) {}};
+  std::map<std::string, std::vector<Text>> seen_;
+  EventDispatcher events_{NotingBindings(), [](int) {}};
   CountingSink sink_{events_};
-  std::unique_ptr<Window> parent_;
-  std::map<std::string, Window> boxes_;
-  EditBoxes edit_boxes_{[this](ControlName name) { return Find(name); }};
+  HWND window_ = nullptr;
+  EditBoxes edit_boxes_{[this](ControlName box) { return FindControl(window_, box); }};
   ControlTextProperty property_{edit_boxes_, events_.setting_text()};
 };
 
-TEST_F(EditBoxesTest, EachWriteRaisesOneEventWhateverThePlatformReports) {
+TEST_F(EditBoxesTest, EachWriteRaisesOneEventAfterTheTextIsReplaced) {
   struct Case {
     ControlName box;
-    int platform_notifications_per_write;  // the box's own echo plus ours
+    int notifications_per_write;  // the box's own plus the write's
   };
   // The single-line edit reports a change from inside SetWindowTextA; the
   // multi-line edit reports none.
@@ -138,29 +70,15 @@ TEST_F(EditBoxesTest, EachWriteRaisesOneEventWhateverThePlatformReports) {
     property_.SetControlText(c.box, Text("one"));
     property_.SetControlText(c.box, Text("one"));  // unchanged
     property_.SetControlText(c.box, Text());
-    EXPECT_EQ(runs_[name], 3) << name;
-    EXPECT_EQ(sink_.notified[name], 3 * c.platform_notifications_per_write) << name;
+    EXPECT_EQ(seen_[name], (std::vector<Text>{Text("one"), Text("one"), Text()})) << name;
+    EXPECT_EQ(sink_.notified[name], 3 * c.notifications_per_write) << name;
     EXPECT_FALSE(events_.setting_text().IsSet(c.box));
   }
 }
 
-TEST_F(EditBoxesTest, HandlerSeesTheNewTextAndRunsBeforeTheWriteReturns) {
-  std::vector<Text> seen;
-  EventBindings bindings;
-  bindings.Bind(编辑框2, Event::TextChanged,
-                [&] { seen.push_back(property_.GetControlText(编辑框2)); });
-  EventDispatcher events(std::move(bindings), [](int) {});
-  CountingSink sink(events);
-  subclasses.at(Find(编辑框2)).sink = &sink;
-  ControlTextProperty property(edit_boxes_, events.setting_text());
-
-  property.SetControlText(编辑框2, Text("a\r\nb"));
-  EXPECT_EQ(seen, std::vector<Text>{Text("a\r\nb")});
-}
-
 TEST_F(EditBoxesTest, EmptyBoxReadsAbsent) {
+  EXPECT_FALSE(property_.GetControlText(编辑框2).empty());  // the design-time lines
   for (ControlName box : {编辑框1, 编辑框2, 编辑框3}) {
-    EXPECT_EQ(property_.GetControlText(box), Text("design text"));
     property_.SetControlText(box, Text());
     EXPECT_EQ(property_.GetControlText(box), Text());
   }
