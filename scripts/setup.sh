@@ -22,6 +22,7 @@ have Xvfb                        || need_packages+=(xvfb)
 have xvfb-run                    || need_packages+=(xvfb)
 have xauth                       || need_packages+=(xauth)
 have xdotool                     || need_packages+=(xdotool)
+have python3                     || need_packages+=(python3)
 have import                      || need_packages+=(imagemagick)
 have_pkg fonts-wqy-microhei      || need_packages+=(fonts-wqy-microhei)
 have_pkg fonts-wine              || need_packages+=(fonts-wine)  # Marlett: the caption buttons

@@ -23,6 +23,7 @@ cmake -S "$root" -B "$build/win32" -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build/win32" -j "$jobs"
 source "$root/scripts/xvfb.sh"
 start_xvfb
+export QUORVEL_WINE_UNMANAGED=1  # the private display has no window manager
 ctest --test-dir "$build/win32" --output-on-failure -j "$jobs"
 
 step "fuzz targets over their seed corpus"

@@ -3,9 +3,7 @@
 // of medians over interleaved rounds.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,26 +12,16 @@
 #include "storage/real_files_win32.h"
 #include "storage/temp_directory_win32.h"
 #include "storage/whole_file.h"
+#include "timing_win32.h"
 
 namespace quorvel {
 namespace {
 
+using bench::Median;
+using bench::Seconds;
+
 constexpr int kRounds = 41;
 constexpr std::size_t kListBytes = 3'000'000;
-
-double Seconds(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  work();
-  QueryPerformanceCounter(&end);
-  return static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-double Median(std::vector<double> values) {
-  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-  return values[values.size() / 2];
-}
 
 }  // namespace
 }  // namespace quorvel

@@ -1,0 +1,118 @@
+// What the running tool costs on a list of 100,000 lines in the real window,
+// printed as ratios of medians over interleaved rounds:
+//   one click on 按钮1 against one WM_GETTEXT of 编辑框2, the least any
+//   lookup must pay to see the list;
+//   one typed character in 编辑框2, saved, against writing the same bytes
+//   once to a new file, with the parts of that character's cost.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "frame/tool_win32.h"
+#include "storage/file_layer_win32.h"
+#include "storage/real_files_win32.h"
+#include "storage/temp_directory_win32.h"
+#include "storage/whole_file.h"
+#include "timing_win32.h"
+#include "window/window_win32.h"
+
+namespace quorvel {
+namespace {
+
+using bench::Median;
+using bench::Seconds;
+
+constexpr int kRounds = 41;
+constexpr int kLines = 100'000;
+
+// Lines of 歌词 (lyric) and a number: all of them begin with the query 歌,
+// so the click takes the last.
+std::string ListOfLines(int lines) {
+  std::string list;
+  for (int line = 0; line < lines; ++line) {
+    list += "\xB8\xE8\xB4\xCA lyric line " + std::to_string(line) + "\r\n";
+  }
+  return list;
+}
+
+std::string WindowText(HWND box) {
+  std::string bytes(SendMessageA(box, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+  bytes.resize(
+      SendMessageA(box, WM_GETTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data())));
+  return bytes;
+}
+
+// A plain edit control like the list box, with the same text and no
+// handler: what the platform itself spends on a typed key.
+class TwinBox {
+ public:
+  TwinBox(HWND like, const std::string& text) {
+    RECT rect;
+    GetClientRect(like, &rect);
+    parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
+                              nullptr, nullptr);
+    box_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                           WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                           0, 0, rect.right + 4, rect.bottom + 4, parent_, nullptr, nullptr,
+                           nullptr);
+    SendMessageA(box_, WM_SETFONT, SendMessageA(like, WM_GETFONT, 0, 0), FALSE);
+    SendMessageA(box_, EM_LIMITTEXT, 0, 0);
+    SetWindowTextA(box_, text.c_str());
+  }
+  TwinBox(const TwinBox&) = delete;
+  TwinBox& operator=(const TwinBox&) = delete;
+  ~TwinBox() { DestroyWindow(parent_); }
+  HWND box() const { return box_; }
+
+ private:
+  HWND parent_;
+  HWND box_;
+};
+
+}  // namespace
+}  // namespace quorvel
+
+int main() {
+  using namespace quorvel;
+  const testing::TempDirectory directory;
+  const std::string list = ListOfLines(kLines);
+  testing::PutFile(directory.path() + "\\zhanghao.txt", list);
+  Tool tool(ListFile(Text(directory.path()), Win32Files()));
+  if (!tool.Load()) return 1;
+  const HWND list_box = FindControl(tool.window(), 编辑框2);
+  const HWND button = FindControl(tool.window(), 按钮1);
+  tool.boxes().SetControlText(编辑框1, Text("\xB8\xE8"));  // 歌
+
+  std::vector<double> get_text, click;
+  for (int round = 0; round < kRounds; ++round) {
+    get_text.push_back(Seconds([&] { WindowText(list_box); }));
+    click.push_back(Seconds([&] { SendMessageA(button, BM_CLICK, 0, 0); }));
+  }
+  const std::string plain_path = directory.path() + "\\plain.txt";
+  const Text plain_name(plain_path);
+  const TwinBox twin(list_box, list);
+  std::vector<double> plain_write, typed, typed_in_twin, read, save;
+  for (int round = 0; round < kRounds; ++round) {
+    const std::string saved = WindowText(list_box) + "x";
+    const ByteSet saved_bytes(saved);
+    DeleteFileA(plain_path.c_str());
+    plain_write.push_back(Seconds([&] { testing::PutFile(plain_path, saved); }));
+    typed.push_back(Seconds([&] { SendMessageA(list_box, WM_CHAR, 'x', 1); }));
+    typed_in_twin.push_back(Seconds([&] { SendMessageA(twin.box(), WM_CHAR, 'x', 1); }));
+    read.push_back(Seconds([&] { tool.boxes().GetControlText(编辑框2); }));
+    save.push_back(Seconds([&] { WriteWholeFile(Win32Files(), plain_name, saved_bytes); }));
+  }
+
+  std::printf("%d lines (%zu bytes), median of %d rounds:\n", kLines, list.size(), kRounds);
+  std::printf("  one click on the query button / one WM_GETTEXT of the list box: %.2f\n",
+              Median(click) / Median(get_text));
+  std::printf("  one typed character, saved / one write of the same bytes:       %.2f\n",
+              Median(typed) / Median(plain_write));
+  const double write = Median(plain_write);
+  std::printf("    its parts: the edit control's own work on the key %.2f, reading the list\n"
+              "    through the text property %.2f, saving it (a replace) %.2f\n",
+              Median(typed_in_twin) / write, Median(read) / write, Median(save) / write);
+  return 0;
+}
