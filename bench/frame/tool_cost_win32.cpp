@@ -12,10 +12,11 @@
 
 #include "frame/tool_win32.h"
 #include "storage/file_layer_win32.h"
+#include "storage/gbk_lists.h"
 #include "storage/real_files_win32.h"
 #include "storage/temp_directory_win32.h"
 #include "storage/whole_file.h"
-#include "timing_win32.h"
+#include "timing.h"
 #include "window/window_win32.h"
 
 namespace quorvel {
@@ -27,21 +28,11 @@ using bench::Seconds;
 constexpr int kRounds = 41;
 constexpr int kLines = 100'000;
 
-// Lines of 歌词 (lyric) and a number: all of them begin with the query 歌,
-// so the click takes the last.
+// Every line begins with the query 歌, so the click takes the last.
 std::string ListOfLines(int lines) {
   std::string list;
-  for (int line = 0; line < lines; ++line) {
-    list += "\xB8\xE8\xB4\xCA lyric line " + std::to_string(line) + "\r\n";
-  }
+  for (int line = 0; line < lines; ++line) list += testing::GbkLine(0, line);
   return list;
-}
-
-std::string WindowText(HWND box) {
-  std::string bytes(SendMessageA(box, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
-  bytes.resize(
-      SendMessageA(box, WM_GETTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data())));
-  return bytes;
 }
 
 // A plain edit control like the list box, with the same text and no

@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -15,6 +14,7 @@
 #include "lookup/literal_lookup.h"
 #include "lookup/lookup.h"
 #include "support/memory_text_property.h"
+#include "timing.h"
 
 namespace {
 
@@ -47,6 +47,7 @@ void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); 
 namespace quorvel {
 namespace {
 
+using bench::Seconds;
 using testing::MemoryTextProperty;
 
 // Lines of 10 to 18 random characters of code page 936 (not real lyrics),
@@ -77,13 +78,6 @@ std::size_t CountByMemchr(std::string_view bytes) {
     ++at;
   }
   return count;
-}
-
-template <typename Work>
-double Seconds(Work work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 template <typename Work>

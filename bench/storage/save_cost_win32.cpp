@@ -12,7 +12,7 @@
 #include "storage/real_files_win32.h"
 #include "storage/temp_directory_win32.h"
 #include "storage/whole_file.h"
-#include "timing_win32.h"
+#include "timing.h"
 
 namespace quorvel {
 namespace {

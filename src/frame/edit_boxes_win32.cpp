@@ -1,20 +1,12 @@
 #include "frame/edit_boxes_win32.h"
 
-#include <string>
+#include "window/window_win32.h"
 
 namespace quorvel {
 
 Text EditBoxes::Read(ControlName box) {
   const HWND window = find_(box);
-  if (!window) return Text();
-  // For a box holding two-byte characters the length may be larger than the
-  // text; the count GetWindowTextA returns is the true one.
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return Text();
-  std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, bytes.data(), length + 1);
-  bytes.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return Text(std::move(bytes));
+  return window ? Text(WindowText(window)) : Text();
 }
 
 void EditBoxes::Replace(ControlName box, const Text& text) {

@@ -13,9 +13,6 @@
 
 namespace quorvel {
 
-// The window's own name as the source of its created event.
-inline constexpr std::string_view MainWindow = "MainWindow";
-
 // One count for the whole process. While it is above 0 every event is
 // dropped; nothing is kept to be delivered later.
 class EventBlock {

@@ -22,6 +22,14 @@ HWND CreateControl(const ControlDesc& control, HWND parent, int id) {
   return nullptr;
 }
 
+HWND CreateChildWindow(const ControlDesc& control, HWND parent, int id, const char* class_name,
+                       DWORD style, DWORD ex_style, void* param) {
+  return CreateWindowExA(ex_style, class_name, std::string(control.text).c_str(), style,
+                         control.left, control.top, control.width, control.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleA(nullptr), param);
+}
+
 void Subclass(HWND control, std::unique_ptr<ControlState> state, WNDPROC procedure) {
   state->own_procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC));
   SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
@@ -57,6 +65,17 @@ bool AnswerControlMessage(HWND control, UINT message, WPARAM wparam, WORD notifi
     default:
       return false;
   }
+}
+
+// For text holding two-byte characters the length asked first may be larger
+// than the text; the count GetWindowTextA returns is the true one.
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
 }
 
 ATOM RegisterOwnClass(const char* name, WNDPROC procedure) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <memory>
 #include <string_view>
 
@@ -18,6 +19,18 @@ inline constexpr UINT kGetControlDesc = WM_APP + 1;
 
 // The description of one of our controls; null for any other window.
 const ControlDesc* ControlDescOf(HWND control);
+
+// A child window of `parent` at the control's place and size, with its text
+// and identifier; `param` reaches the class's WM_NCCREATE. Null when refused.
+HWND CreateChildWindow(const ControlDesc& control, HWND parent, int id, const char* class_name,
+                       DWORD style, DWORD ex_style = 0, void* param = nullptr);
+
+// The position of an enumerator in its enum, for the tables of constants
+// that hold one entry per enumerator in declaration order.
+template <typename Enum>
+constexpr std::size_t Index(Enum value) {
+  return static_cast<std::size_t>(value);
+}
 
 HWND CreateEditBox(const ControlDesc& control, HWND parent, int id);
 HWND CreateLabel(const ControlDesc& control, HWND parent, int id);

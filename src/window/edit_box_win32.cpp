@@ -4,7 +4,6 @@
 #include <windowsx.h>
 
 #include <memory>
-#include <string>
 
 #include "window/controls_win32.h"
 #include "window/gdi_win32.h"
@@ -25,74 +24,26 @@ struct EditBoxState : ControlState {
   RECT bottom_band{};
 };
 
-DWORD ScrollBarStyle(ScrollBars bars) {
-  switch (bars) {
-    case ScrollBars::None:
-      return 0;
-    case ScrollBars::Horizontal:
-      return WS_HSCROLL;
-    case ScrollBars::Vertical:
-      return WS_VSCROLL;
-    case ScrollBars::Both:
-      return WS_HSCROLL | WS_VSCROLL;
-  }
-  return 0;
-}
-
-bool HasHorizontalScrollBar(ScrollBars bars) {
-  return bars == ScrollBars::Horizontal || bars == ScrollBars::Both;
-}
-
-DWORD AlignmentStyle(HorizontalAlignment alignment) {
-  switch (alignment) {
-    case HorizontalAlignment::Left:
-      return ES_LEFT;
-    case HorizontalAlignment::Centre:
-      return ES_CENTER;
-    case HorizontalAlignment::Right:
-      return ES_RIGHT;
-  }
-  return ES_LEFT;
-}
-
-DWORD InputModeStyle(InputMode mode) {
-  switch (mode) {
-    case InputMode::Normal:
-      return 0;
-    case InputMode::ReadOnly:
-      return ES_READONLY;
-    case InputMode::Password:
-      return ES_PASSWORD;
-  }
-  return 0;
-}
-
-DWORD LetterCaseStyle(LetterCase letter_case) {
-  switch (letter_case) {
-    case LetterCase::Unchanged:
-      return 0;
-    case LetterCase::Upper:
-      return ES_UPPERCASE;
-    case LetterCase::Lower:
-      return ES_LOWERCASE;
-  }
-  return 0;
-}
+// Indexed by ScrollBars, HorizontalAlignment, InputMode and LetterCase.
+constexpr DWORD kScrollBarStyle[] = {0, WS_HSCROLL, WS_VSCROLL, WS_HSCROLL | WS_VSCROLL};
+constexpr DWORD kAlignmentStyle[] = {ES_LEFT, ES_CENTER, ES_RIGHT};
+constexpr DWORD kInputModeStyle[] = {0, ES_READONLY, ES_PASSWORD};
+constexpr DWORD kLetterCaseStyle[] = {0, ES_UPPERCASE, ES_LOWERCASE};
 
 // Without a horizontal scroll bar a multi-line box has no ES_AUTOHSCROLL, so
 // its long lines wrap at the box's width.
 DWORD LineStyle(const EditBoxProperties& box) {
   if (!box.multi_line) return ES_AUTOHSCROLL;
   DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-  if (HasHorizontalScrollBar(box.scroll_bars)) style |= ES_AUTOHSCROLL;
+  if (kScrollBarStyle[Index(box.scroll_bars)] & WS_HSCROLL) style |= ES_AUTOHSCROLL;
   return style;
 }
 
 DWORD EditBoxStyle(const ControlDesc& control) {
   const EditBoxProperties& box = control.edit_box;
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | LineStyle(box) | ScrollBarStyle(box.scroll_bars) |
-                AlignmentStyle(box.alignment) | InputModeStyle(box.input_mode) |
-                LetterCaseStyle(box.letter_case);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | LineStyle(box) |
+                kScrollBarStyle[Index(box.scroll_bars)] | kAlignmentStyle[Index(box.alignment)] |
+                kInputModeStyle[Index(box.input_mode)] | kLetterCaseStyle[Index(box.letter_case)];
   if (control.tab_stop) style |= WS_TABSTOP;
   if (control.disabled) style |= WS_DISABLED;
   if (!box.hide_selection) style |= ES_NOHIDESEL;
@@ -209,10 +160,8 @@ void SetUpEditing(HWND box, const EditBoxProperties& properties) {
 
 HWND CreateEditBox(const ControlDesc& control, HWND parent, int id) {
   const EditBoxProperties& properties = control.edit_box;
-  HWND box = CreateWindowExA(EditBoxExStyle(properties), "EDIT", std::string(control.text).c_str(),
-                             EditBoxStyle(control), control.left, control.top, control.width,
-                             control.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             GetModuleHandleA(nullptr), nullptr);
+  HWND box = CreateChildWindow(control, parent, id, "EDIT", EditBoxStyle(control),
+                               EditBoxExStyle(properties));
   if (!box) return nullptr;
   SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(StockFontHandle(properties.font)), FALSE);
   if (!properties.multi_line) EnsureMinimumHeight(box, control);

@@ -4,46 +4,22 @@
 
 #include "window/controls_win32.h"
 #include "window/gdi_win32.h"
+#include "window/window_win32.h"
 
 namespace quorvel {
 namespace {
 
 constexpr char kLabelClassName[] = "QuorvelLabel";
 
-UINT HorizontalFormat(HorizontalAlignment alignment) {
-  switch (alignment) {
-    case HorizontalAlignment::Left:
-      return DT_LEFT;
-    case HorizontalAlignment::Centre:
-      return DT_CENTER;
-    case HorizontalAlignment::Right:
-      return DT_RIGHT;
-  }
-  return DT_LEFT;
-}
-
-UINT VerticalFormat(VerticalAlignment alignment) {
-  switch (alignment) {
-    case VerticalAlignment::Top:
-      return DT_TOP;
-    case VerticalAlignment::Centre:
-      return DT_VCENTER;
-    case VerticalAlignment::Bottom:
-      return DT_BOTTOM;
-  }
-  return DT_TOP;
-}
+// Indexed by HorizontalAlignment and VerticalAlignment.
+constexpr UINT kHorizontalFormat[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
+constexpr UINT kVerticalFormat[] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
 
 // An ampersand is drawn as itself, never as an underline marker.
 UINT TextFormat(const LabelProperties& label) {
   const UINT lines = label.word_wrap ? DT_WORDBREAK : DT_SINGLELINE;
-  return DT_NOPREFIX | lines | HorizontalFormat(label.horizontal) | VerticalFormat(label.vertical);
-}
-
-std::string WindowText(HWND window) {
-  std::string text(GetWindowTextLengthA(window) + 1, '\0');
-  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
-  return text;
+  return DT_NOPREFIX | lines | kHorizontalFormat[Index(label.horizontal)] |
+         kVerticalFormat[Index(label.vertical)];
 }
 
 void Paint(HWND label, const ControlDesc& desc) {
@@ -97,10 +73,8 @@ HWND CreateLabel(const ControlDesc& control, HWND parent, int id) {
   if (!LabelClass()) return nullptr;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   if (control.disabled) style |= WS_DISABLED;
-  return CreateWindowExA(0, MAKEINTATOM(LabelClass()), std::string(control.text).c_str(), style,
-                         control.left, control.top, control.width, control.height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleA(nullptr), const_cast<ControlDesc*>(&control));
+  return CreateChildWindow(control, parent, id, MAKEINTATOM(LabelClass()), style, 0,
+                           const_cast<ControlDesc*>(&control));
 }
 
 }  // namespace quorvel

@@ -11,6 +11,8 @@
 
 namespace quorvel {
 
+// The window's own name, the source of its created event.
+inline constexpr std::string_view MainWindow = "MainWindow";
 inline constexpr ControlName 标签1 = "标签1";  // the label "首字" before the query box
 inline constexpr ControlName 按钮1 = "按钮1";  // the query button "查询"
 
@@ -196,7 +198,7 @@ inline constexpr ControlDesc kMainWindowControls[] = {
 };
 
 inline constexpr WindowDesc kMainWindow{
-    .name = "MainWindow",
+    .name = MainWindow,
     .caption = "Quorvel  quorvel.example",
     .left = 50, .top = 50, .width = 444, .height = 357,
     .events = kMainWindowEvents,

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 #include "window/window_desc.h"
@@ -33,6 +34,9 @@ HWND BuildMainWindow(const WindowDesc& window, EventSink& sink);
 
 // The control of `window` with this name; null when there is none.
 HWND FindControl(HWND window, std::string_view name);
+
+// The text of a window or control, as the platform gives it; empty for none.
+std::string WindowText(HWND window);
 
 // To be offered every message before it is translated and dispatched. True
 // when the window used the key up and the message must not be dispatched.

@@ -5,13 +5,16 @@
 
 namespace quorvel::testing {
 
-// Exactly `bytes` bytes of lines of 歌词 (lyric), the list's number and the
-// line's, with CR LF between them.
+// One line of 歌词 (lyric), the list's number and the line's, ended by CR LF.
+// Every line begins with the character 歌.
+inline std::string GbkLine(int list_number, int line) {
+  return "\xB8\xE8\xB4\xCA " + std::to_string(list_number) + " " + std::to_string(line) + "\r\n";
+}
+
+// Exactly `bytes` bytes of such lines.
 inline std::string GbkList(std::size_t bytes, int list_number = 0) {
   std::string list;
-  for (int line = 0; list.size() < bytes; ++line) {
-    list += "\xB8\xE8\xB4\xCA " + std::to_string(list_number) + " " + std::to_string(line) + "\r\n";
-  }
+  for (int line = 0; list.size() < bytes; ++line) list += GbkLine(list_number, line);
   list.resize(bytes);
   return list;
 }
