@@ -8,12 +8,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <random>
 #include <string>
 
 #include "lookup/literal_lookup.h"
 #include "lookup/lookup.h"
 #include "support/memory_text_property.h"
+#include "lyric_like_list.h"
 #include "timing.h"
 
 namespace {
@@ -47,27 +47,9 @@ void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); 
 namespace quorvel {
 namespace {
 
+using bench::LyricLikeList;
 using bench::Seconds;
 using testing::MemoryTextProperty;
-
-// Lines of 10 to 18 random characters of code page 936 (not real lyrics),
-// half of them with a space between two phrases: about 30 bytes a line.
-std::string LyricLikeList(int lines) {
-  std::mt19937 random(936);
-  auto below = [&](unsigned bound) { return random() % bound; };
-  std::string list;
-  for (int line = 0; line < lines; ++line) {
-    const unsigned characters = 10 + below(9);
-    const unsigned space_at = below(2) ? 4 + below(4) : characters;
-    for (unsigned i = 0; i < characters; ++i) {
-      if (i == space_at) list += ' ';
-      list += static_cast<char>(0xB0 + below(0xD8 - 0xB0));
-      list += static_cast<char>(0xA1 + below(0xFF - 0xA1));
-    }
-    list += "\r\n";
-  }
-  return list;
-}
 
 std::size_t CountByMemchr(std::string_view bytes) {
   std::size_t count = 0;
