@@ -221,14 +221,19 @@ TEST(SplitText, LineBreaks) {
   }
 }
 
+// Runs longer than the blocks the scan reads at once, starting and ending at
+// every place within a block, and line breaks near the text's last bytes.
 TEST(SplitText, ParityOfLeadBytesBeforeALineBreak) {
-  for (int run = 0; run < 20; ++run) {
-    const std::string lead_bytes(run, '\xC8');
-    const TextArray pieces = SplitText(Text("a" + lead_bytes + "\r\nb"), Text("\r\n"));
-    if (run % 2 == 0) {
-      EXPECT_EQ(Members(pieces), (std::vector<std::string>{"a" + lead_bytes, "b"})) << run;
-    } else {
-      EXPECT_EQ(MemberCount(pieces), 1u) << run;
+  for (int offset = 0; offset <= 17; ++offset) {
+    const std::string before(offset, 'a');
+    for (int run = 0; run <= 40; ++run) {
+      const std::string piece = before + std::string(run, '\xC8');
+      const TextArray pieces = SplitText(Text(piece + "\r\nb"), Text("\r\n"));
+      if (run % 2 == 0) {
+        EXPECT_EQ(Members(pieces), (std::vector<std::string>{piece, "b"})) << offset << " " << run;
+      } else {
+        EXPECT_EQ(MemberCount(pieces), 1u) << offset << " " << run;
+      }
     }
   }
 }
